@@ -20,7 +20,7 @@ struct FileDialogSetup {
     bool multipleSelection = false;
 };
 
-enum class MessageIcon { Information, Warning, Error, Question };
+enum class MessageIcon { None, Information, Warning, Error, Question };
 
 // A message box: caption, text, icon, and button captions (the first is the default one).
 struct MessageSetup {

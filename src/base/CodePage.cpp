@@ -116,7 +116,8 @@ std::size_t findLastSeparator(const CodePage& codePage, std::string_view text,
                               std::string_view separators) {
     std::size_t found = std::string_view::npos;
     for (std::size_t pos = 0; pos < text.size(); pos += codePage.charLength(text, pos)) {
-        if (codePage.charLength(text, pos) == 1 && separators.find(text[pos]) != std::string_view::npos) {
+        if (codePage.charLength(text, pos) == 1 &&
+            separators.find(text[pos]) != std::string_view::npos) {
             found = pos;
         }
     }

@@ -19,7 +19,9 @@ public:
 
     Encoding encoding() const { return encoding_; }
     bool isLeadByte(unsigned char byte) const;
-    // Bytes of the character that starts at pos (never past the end of text).
+    // Bytes of the character that starts at pos (never past the end of text): 2 for a Shift-JIS
+    // lead byte with its trail byte, else 1. UTF-8 is walked byte by byte, which is enough for
+    // every search for an ASCII byte, since no byte of a multi-byte UTF-8 character is below 0x80.
     std::size_t charLength(std::string_view text, std::size_t pos) const;
     // Start of the last whole character; 0 for empty text.
     std::size_t lastCharStart(std::string_view text) const;

@@ -24,10 +24,28 @@ std::size_t hexPrefixLength(const std::string& text, std::size_t pos) {
     if (pos < text.size() && (text[pos] == '$' || text[pos] == 'x' || text[pos] == 'X')) {
         return 1;
     }
-    if (pos + 1 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+    if (pos + 1 < text.size() && text[pos] == '0' &&
+        (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
         return 2;
     }
     return 0;
+}
+
+// At most 8 digits, the 32 bits of the number (two's complement); a sign before the prefix is
+// ignored, as the platform does.
+std::optional<std::int32_t> hexadecimalValue(const std::string& digits) {
+    if (digits.size() > 8) {
+        return std::nullopt;
+    }
+    std::uint32_t bits = 0;
+    for (const char c : digits) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        bits = bits * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return static_cast<std::int32_t>(bits);
 }
 
 } // namespace
@@ -48,24 +66,21 @@ std::optional<std::int32_t> parsePlatformInteger(const std::string& text) {
     if (pos == text.size()) {
         return std::nullopt;
     }
-    const std::uint64_t limit =
-        hexadecimal ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
+    if (hexadecimal) {
+        return hexadecimalValue(text.substr(pos));
+    }
+    const std::uint64_t limit = negative ? 2147483648ull : 2147483647ull;
     std::uint64_t value = 0;
     for (; pos < text.size(); ++pos) {
-        const int digit = hexadecimal ? hexDigitValue(text[pos])
-                                      : (text[pos] >= '0' && text[pos] <= '9' ? text[pos] - '0' : -1);
-        if (digit < 0) {
+        if (text[pos] < '0' || text[pos] > '9') {
             return std::nullopt;
         }
-        value = value * (hexadecimal ? 16 : 10) + static_cast<std::uint64_t>(digit);
+        value = value * 10 + static_cast<std::uint64_t>(text[pos] - '0');
         if (value > limit) {
             return std::nullopt;
         }
     }
-    // Hexadecimal digits are the 32 bits of the number (two's complement).
-    const auto bits = static_cast<std::uint32_t>(value);
-    const auto magnitude = static_cast<std::int64_t>(hexadecimal ? static_cast<std::int32_t>(bits)
-                                                                 : static_cast<std::int64_t>(value));
+    const auto magnitude = static_cast<std::int64_t>(value);
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 

@@ -75,7 +75,8 @@ std::string folderPart(const Conventions& conventions, const std::string& path) 
         return separator == 0 ? std::string("/") : path.substr(0, separator);
     }
     if (path[separator] == '\\' && separator > 0) {
-        const std::size_t before = codePage.lastCharStart(std::string_view(path).substr(0, separator));
+        const std::size_t before =
+            codePage.lastCharStart(std::string_view(path).substr(0, separator));
         const bool followsSeparator =
             separator - before == 1 && (path[before] == '\\' || path[before] == ':');
         if (!followsSeparator) {

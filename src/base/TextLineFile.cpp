@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "base/PlatformError.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -28,9 +29,47 @@ bool isOtherThanRegularFile(const std::string& path) {
            !std::filesystem::is_directory(status);
 }
 
-std::string temporaryNameBeside(const std::string& path) {
+// The file a write lands in: the target of a symbolic link, so that the link stays a link.
+std::filesystem::path writeTarget(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path target = nativePath(path);
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
+        return target;
+    }
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(target, error);
+    return error ? target : resolved;
+}
+
+// A short hidden name in the target's folder: a name of its own, so that a target whose name is
+// already near the 255-byte limit can still be replaced, and in the same folder, so that the
+// rename stays on one file system.
+std::filesystem::path temporaryNameBeside(const std::filesystem::path& target) {
     static std::mt19937 generator{std::random_device{}()};
-    return path + ".~tmp" + std::to_string(generator());
+    char name[32];
+    std::snprintf(name, sizeof name, ".~qorvel%08x.tmp", static_cast<unsigned>(generator()));
+    return target.parent_path() / name;
+}
+
+// Creates a fresh temporary file beside the target; a name that happens to exist is skipped.
+File createTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = temporaryNameBeside(target);
+        File file(std::fopen(temporary.string().c_str(), "wbx"));
+        if (file || errno != EEXIST) {
+            return file;
+        }
+    }
+    return nullptr;
+}
+
+// The replaced file keeps its permission bits.
+void copyPermissions(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(from, error);
+    if (!error && std::filesystem::is_regular_file(status)) {
+        std::filesystem::permissions(to, status.permissions(),
+                                     std::filesystem::perm_options::replace, error);
+    }
 }
 
 // Writes and flushes; false when any byte could not be written.
@@ -107,8 +146,9 @@ void writeFileBytes(const std::string& path, std::string_view bytes) {
         writeInPlace(path, bytes);
         return;
     }
-    const std::string temporary = temporaryNameBeside(path);
-    File file(std::fopen(temporary.c_str(), "wbx"));
+    const std::filesystem::path target = writeTarget(path);
+    std::filesystem::path temporary;
+    File file = createTemporaryBeside(target, temporary);
     if (!file) {
         throw PlatformError(fileCreateMessage(path));
     }
@@ -116,13 +156,14 @@ void writeFileBytes(const std::string& path, std::string_view bytes) {
     const bool closed = std::fclose(file.release()) == 0;
     std::error_code error;
     if (!written || !closed) {
-        std::filesystem::remove(nativePath(temporary), error);
+        std::filesystem::remove(temporary, error);
         throw PlatformError(streamWriteMessage());
     }
-    std::filesystem::rename(nativePath(temporary), nativePath(path), error);
+    copyPermissions(target, temporary);
+    std::filesystem::rename(temporary, target, error);
     if (error) {
         std::error_code ignored;
-        std::filesystem::remove(nativePath(temporary), ignored);
+        std::filesystem::remove(temporary, ignored);
         throw PlatformError(fileCreateMessage(path));
     }
 }

@@ -16,7 +16,8 @@ std::vector<std::string> readLines(const std::string& path);
 
 // Replaces the file's content atomically (a temporary file beside it, renamed over it). A failure
 // leaves the old file as it was: "ファイル %s を作成できません" when the file cannot be made,
-// "ストリームへの書き込みエラー" when writing fails part-way. A target that is not a regular
+// "ストリームへの書き込みエラー" when writing fails part-way. A replaced file keeps its permission
+// bits; a symbolic link stays a link and its target is replaced. A target that is not a regular
 // file (a device) is written in place.
 void writeFileBytes(const std::string& path, std::string_view bytes);
 // Every line followed by CR LF; no lines give 0 bytes.
