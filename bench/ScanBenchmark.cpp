@@ -2,6 +2,10 @@
 // a sink made by its factory; the reference only counts the names that match.
 
 #include "collect/FolderScan.h"
+#include "grid/FileList.h"
+#include "grid/USGrid.h"
+
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -181,15 +185,36 @@ private:
     std::map<std::string, double> reportedMeans_;
 };
 
+// Appends as the folder command does: into the file list, with its grid view shown.
+class FileListSink : public ScanSink {
+public:
+    FileListSink() {
+        grid_.resize(800, 600);
+        grid_.show();
+    }
+    void appendFile(const std::string& path, const std::string& name) override {
+        qorvel::AppendEntry(grid_.grid(), fileCount_, path, name);
+        grid_.grid().setCell(2, fileCount_, std::string());
+    }
+    void listingFailed(const std::string&) override {}
+
+private:
+    qorvel::USGrid grid_;
+    std::int32_t fileCount_ = 0;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     const std::string root = makeTree();
 
     registerReference(root);
     const std::vector<std::pair<std::string, SinkFactory>> scanCases = {
         {"ScanFolder/vector", [] { return std::make_unique<VectorSink>(); }},
+        {"ScanFolder/fileList", [] { return std::make_unique<FileListSink>(); }},
     };
     for (const auto& [name, makeSink] : scanCases) {
         registerScanCase(name, root, makeSink);

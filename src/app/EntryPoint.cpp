@@ -16,8 +16,9 @@ void installJapaneseFontSubstitutes() {
 int runQorvel(WindowServices& services, const std::string& applicationFolder,
               const std::function<void(TForm1&)>& runLoop) {
     try {
+        // The application title. A display name is left unset: Qt would append it to the
+        // window's caption.
         QApplication::setApplicationName(QStringLiteral("Qorvel"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Qorvel"));
         installJapaneseFontSubstitutes();
         TForm1 form(services, applicationFolder);
         runLoop(form);

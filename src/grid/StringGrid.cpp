@@ -100,6 +100,10 @@ void StringGrid::setCell(int col, int row, std::string value) {
     if (col < 0 || row < 0) {
         throwGridIndex();
     }
+    // Writing what a cell already holds tells the views nothing new.
+    if (cells_.cell(col, row) == value) {
+        return;
+    }
     cells_.setCell(col, row, std::move(value));
     notify([&](GridChangeObserver& o) { o.cellsChanged({col, row, col, row}); });
 }

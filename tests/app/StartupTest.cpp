@@ -65,7 +65,8 @@ TEST(StartupTest, RunsTheLoopWithTheReadyWindow) {
     runQorvel(services, folder.path(), [&](TForm1& form) {
         loopRan = true;
         EXPECT_FALSE(form.N15->isChecked());
-        EXPECT_EQ(QApplication::applicationDisplayName(), "Qorvel");
+        EXPECT_EQ(QApplication::applicationName(), "Qorvel");
+        EXPECT_EQ(form.windowTitle(), "Qorvel_Maker");
     });
     EXPECT_TRUE(loopRan);
     EXPECT_TRUE(services.messages.empty());
