@@ -100,3 +100,27 @@ TEST_F(PreviewTest, TheRightButtonKeepsTheCurrentRow) {
 
 } // namespace
 } // namespace qorvel::testing
+
+namespace qorvel::testing {
+namespace {
+
+TEST_F(PreviewTest, CellEditingOpensOneCellAndAllowsNoRange) {
+    appendEntries(5);
+    useCellEditing(true);
+    clickRow(2);
+    EXPECT_TRUE(form->USGrid->isEditing());
+    clickRow(4, Qt::ShiftModifier);
+    GridRect selection = form->USGrid->grid().selection();
+    EXPECT_EQ(selection.top, selection.bottom);
+    EXPECT_EQ(selection.left, selection.right);
+
+    useCellEditing(false);
+    clickRow(2);
+    clickRow(4, Qt::ShiftModifier);
+    selection = form->USGrid->grid().selection();
+    EXPECT_FALSE(form->USGrid->isEditing());
+    EXPECT_EQ(selection, (GridRect{0, 2, 2, 4}));
+}
+
+} // namespace
+} // namespace qorvel::testing
