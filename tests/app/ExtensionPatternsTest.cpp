@@ -2,6 +2,7 @@
 
 #include "base/Messages.h"
 #include "base/PlatformError.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +18,14 @@ namespace {
 // A fresh folder per test, removed afterwards.
 class PatternFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string name =
-            (std::filesystem::temp_directory_path() / "qorvel-patterns-XXXXXX").string();
-        ASSERT_NE(mkdtemp(name.data()), nullptr);
-        folder_ = name;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    testing::TemporaryFolder temporary_;
+    std::string folder_ = temporary_.path();
 
     std::string writeFile(const std::string& bytes) const {
         const std::string path = folder_ + "/pattern.txt";
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
-
-    std::string folder_;
 };
 
 TEST(ExtensionPatternsTest, PatternLineFields) {

@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "base/PlatformError.h"
 #include "base/TextLineFile.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +22,9 @@ constexpr OptionStates allOff{false, false, false, false};
 // A fresh folder per test, removed afterwards.
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string name =
-            (std::filesystem::temp_directory_path() / "qorvel-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(name.data()), nullptr);
-        folder_ = name;
-        path_ = folder_ + "/qorvel.i2";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string folder_;
-    std::string path_;
+    testing::TemporaryFolder temporary_;
+    std::string folder_ = temporary_.path();
+    std::string path_ = temporary_.file("qorvel.i2");
 };
 
 std::string lines(const std::vector<std::string>& texts) {

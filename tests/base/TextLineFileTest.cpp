@@ -1,4 +1,5 @@
 #include "base/TextLineFile.h"
+#include "support/TemporaryFolder.h"
 
 #include "base/Messages.h"
 #include "base/PlatformError.h"
@@ -10,7 +11,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -53,7 +53,7 @@ TEST(SplitLinesTest, BreaksAndTheEndOfText) {
         {sjisLine + "\r\n" + sjisLine, {sjisLine, sjisLine}},
     };
     for (const auto& [bytes, lines] : cases) {
-        SCOPED_TRACE(testing::PrintToString(bytes));
+        SCOPED_TRACE(::testing::PrintToString(bytes));
         EXPECT_EQ(splitLines(bytes), lines);
     }
 }
@@ -83,19 +83,10 @@ private:
     bool active_ = false;
 };
 
-class TextLineFileTest : public testing::Test {
+class TextLineFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        folder_ = fs::temp_directory_path() /
-                  ("qorvel-base-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
+    testing::TemporaryFolder temporary_;
+    fs::path folder_ = temporary_.path();
 
     std::string file(const std::string& name) const { return (folder_ / name).string(); }
 
@@ -125,8 +116,6 @@ protected:
             EXPECT_EQ(std::string(error.what()), message);
         }
     }
-
-    fs::path folder_;
 };
 
 TEST_F(TextLineFileTest, WritesEveryLineFollowedByCrLfAndReadsItBack) {
@@ -139,7 +128,7 @@ TEST_F(TextLineFileTest, WritesEveryLineFollowedByCrLfAndReadsItBack) {
         {{" x ", sjisLine}, " x \r\n" + sjisLine + "\r\n"},
     };
     for (const auto& [lines, bytes] : cases) {
-        SCOPED_TRACE(testing::PrintToString(bytes));
+        SCOPED_TRACE(::testing::PrintToString(bytes));
         const std::string path = file("list.ini");
         writeLines(path, lines);
         EXPECT_EQ(readRaw(path), bytes);

@@ -1,4 +1,5 @@
 #include "collect/FolderScan.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -172,12 +173,8 @@ TEST(ScanFolderTest, WindowsStyleJoinsAsTheyAreBelowADriveRoot) {
 
 class FolderScanTreeTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qorvel-scan-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    testing::TemporaryFolder temporary_;
+    std::string root_ = temporary_.path();
 
     std::string at(const std::string& relative) const { return root_ + "/" + relative; }
     void makeFile(const std::string& relative) const {
@@ -205,8 +202,6 @@ protected:
         }
         return sorted(result);
     }
-
-    std::string root_;
 };
 
 TEST_F(FolderScanTreeTest, HiddenEntriesAreListedAndOnlyPlainFoldersWalked) {
