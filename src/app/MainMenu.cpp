@@ -2,6 +2,7 @@
 // shortcut, and the handler it runs.
 #include "app/Unit1.h"
 
+#include "app/MenuTags.h"
 #include "grid/USGrid.h"
 
 #include <QAction>
@@ -10,8 +11,6 @@
 
 namespace qorvel {
 namespace {
-
-constexpr int cellEditTag = 1001;
 
 // A command whose handler comes with a later part of the program: shown, but not offered.
 QAction* addPendingCommand(QMenu* menu, const QString& caption) {
@@ -79,10 +78,10 @@ void TForm1::createActions() {
     patternGroup = new QActionGroup(this);
     patternGroup->setExclusive(true);
 
-    defaut1 = addSizePreset(QStringLiteral("defaut size"), 500);
+    defaut1 = addSizePreset(QStringLiteral("defaut size"), defaultSizeTag);
     LIST1 = addSizePreset(QStringLiteral("LIST size"), 501);
     Preview1 = addSizePreset(QStringLiteral("Preview size"), 502);
-    Nextsize1 = addSizePreset(QStringLiteral("Next size"), 503);
+    Nextsize1 = addSizePreset(QStringLiteral("Next size"), nextSizeTag);
     Nextsize1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
     N5 = new QAction(QStringLiteral("ヘルプ"), this);

@@ -2,6 +2,7 @@
 #include "app/SettingsFile.h"
 #include "app/Unit1.h"
 
+#include "app/MenuTags.h"
 #include "grid/USGrid.h"
 
 #include <QAction>
@@ -10,8 +11,6 @@
 namespace qorvel {
 namespace {
 
-constexpr int cellEditTag = 1001;
-constexpr int nextSizeTag = 503;
 constexpr int splitterHandle = 9;
 
 } // namespace

@@ -1,6 +1,7 @@
 // The menu "拡張子パターン": one radio item for each line of the pattern file.
 #include "app/Unit1.h"
 
+#include "app/MenuTags.h"
 #include "app/SystemText.h"
 
 #include <QAction>
@@ -8,12 +9,6 @@
 #include <QMenu>
 
 namespace qorvel {
-namespace {
-
-constexpr int firstPatternTag = 100;
-
-} // namespace
-
 void TForm1::BuildPatternMenu() {
     PatternCount = 0;
     const std::vector<ExtensionPattern> patterns = readPatternFile(applicationFile("pattern.txt"));

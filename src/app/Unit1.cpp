@@ -2,6 +2,7 @@
 
 #include "app/FailureBox.h"
 #include "app/LabeledEdit.h"
+#include "app/MenuTags.h"
 #include "app/SystemText.h"
 #include "base/PathRules.h"
 #include "grid/USGrid.h"
@@ -43,6 +44,14 @@ QSplitter* designSplitter(Qt::Orientation orientation, int handleWidth, QWidget*
     return splitter;
 }
 
+// A tab page's contents, stacked edge to edge.
+QVBoxLayout* pageLayout(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
 QWidget* topPanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameShape(QFrame::StyledPanel);
@@ -82,7 +91,7 @@ TForm1::TForm1(WindowServices& services, std::string applicationFolder, QWidget*
     USGrid->setColumnWidth(2, 200);
     FileCount = 0;
     CurrentExtensions = {".htm", ".html"};
-    SizePreset = 500;
+    SizePreset = defaultSizeTag;
     // Step 9: the help page.
     CppWebBrowser1->navigate(fileUrl(Conventions::host(), applicationFile("readme.html")));
     // Steps 10 to 12.
@@ -109,9 +118,7 @@ void TForm1::createTabs() {
 
 QWidget* TForm1::createListTab() {
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = pageLayout(page);
 
     Splitter2 = designSplitter(Qt::Horizontal, 9, page);
     CppWebBrowser1 = services_.createBrowserView(Splitter2);
@@ -140,9 +147,7 @@ QWidget* TForm1::createListTab() {
 
 QWidget* TForm1::createResizeTab() {
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = pageLayout(page);
 
     QWidget* panel = topPanel(page);
     auto* panelLayout = new QHBoxLayout(panel);
@@ -172,9 +177,7 @@ QWidget* TForm1::createResizeTab() {
 
 QWidget* TForm1::createSourceTab() {
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = pageLayout(page);
 
     Splitter4 = designSplitter(Qt::Vertical, 5, page);
     QWidget* panel = topPanel(Splitter4);

@@ -163,6 +163,8 @@ private:
     void createContextMenu();
     void connectGridEvents();
     void showFileCount();
+    // Each path appended as an entry with its file name, in the given order.
+    void appendPaths(const std::vector<std::string>& paths);
     // Runs a handler; a failure is shown in the failure box and the program goes on.
     void runGuarded(const std::function<void()>& handler);
     QAction* addCommand(QMenu* menu, const QString& caption, void (TForm1::*handler)());

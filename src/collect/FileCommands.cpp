@@ -31,17 +31,18 @@ std::vector<std::string> droppedLocalPaths(const QMimeData* data) {
 } // namespace
 
 void TForm1::opfileClick() {
-    const std::vector<std::string> files = services_.chooseFilesToOpen(this, OpenDialog);
-    for (const std::string& path : files) {
-        AppendEntry(USGrid->grid(), FileCount, path, fileNameOf(Conventions::host(), path));
-    }
+    appendPaths(services_.chooseFilesToOpen(this, OpenDialog));
 }
 
 void TForm1::WMDropFiles(const std::vector<std::string>& paths) {
+    appendPaths(paths);
+    showFileCount();
+}
+
+void TForm1::appendPaths(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         AppendEntry(USGrid->grid(), FileCount, path, fileNameOf(Conventions::host(), path));
     }
-    showFileCount();
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
